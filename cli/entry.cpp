@@ -1,5 +1,6 @@
 #include "cli/entry.h"
 
+#include "cli/dll_search.h"
 #include "cli/keywords.h"
 #include "platform/console_output.h"
 #include "platform/setupapi_symbols.h"
@@ -59,6 +60,8 @@ void PrintUsage(WideChar** argv) {
 }
 
 extern "C" int wmain(int argc, WideChar** argv, WideChar** /*envp*/) {
+  // Before anything can make SetupAPI load a DLL.
+  RestrictDllSearch();
   InfCopyRequest request = {nullptr, nullptr, SPOST_NONE,
                             SP_COPY_DELETESOURCE};
   if (argc < FewestArguments || argc > MostArguments) {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/expected_output.h"
-#include "tests/support/installer_double.h"
+#include "tests/support/platform_double.h"
 #include "tests/support/stdout_capture.h"
 #include "tests/support/wide_text.h"
 
@@ -24,7 +24,7 @@ ProgramRun RunProgram(ArgumentVector& arguments) {
 
 class Entry : public testing::Test {
  protected:
-  void SetUp() override { installer_double::Reset(); }
+  void SetUp() override { platform_double::Reset(); }
 };
 
 constexpr int NoLocation = -1;  // the call must get a null media location
@@ -48,18 +48,21 @@ const FormCase FormCases[] = {
     {"help switch is an INF path", {u"prog", u"/?"}, NoLocation, 0, 0x1},
     {"empty INF path", {u"prog", u""}, NoLocation, 0, 0x1},
     {"empty location", {u"prog", u"a.inf", u"", u"SPOST_NONE"}, 2, 0, 0x1},
+    {"extended-length path", {u"prog", u"\\\\?\\C:\\d\\a.inf"}, NoLocation, 0, 0x1},
+    {"UNC paths", {u"prog", u"\\\\srv\\s\\a.inf", u"\\\\srv\\s", u"SPOST_PATH"}, 2, 1, 0x1},
 };
 
 TEST_F(Entry, EachFormMakesTheCallWithItsArgumentsInPlace) {
   for (const FormCase& entry : FormCases) {
     SCOPED_TRACE(entry.Description);
-    installer_double::Reset();
+    platform_double::Reset();
     ArgumentVector arguments(entry.Arguments);
     const ProgramRun run = RunProgram(arguments);
 
-    const installer_double::RecordedCall& call = installer_double::LastCall();
-    ASSERT_EQ(installer_double::Events(),
-              std::vector<std::string>{"SetupCopyOEMInfW"});
+    const platform_double::RecordedCall& call = platform_double::LastCall();
+    ASSERT_EQ(platform_double::Events(),
+              (std::vector<std::string>{"SetDefaultDllDirectories(0x800)",
+                                        "SetupCopyOEMInfW"}));
     // The arguments themselves, not copies.
     EXPECT_EQ(call.SourceInfFileName, arguments.At(1));
     if (entry.LocationArgument == NoLocation) {
@@ -81,9 +84,9 @@ TEST_F(Entry, ExitCodeFollowsTheCallResult) {
     int ExitCode;
   } cases[] = {{1, ExitSuccess}, {0, ExitCallFailed}, {-7, ExitSuccess}};
   for (const auto& entry : cases) {
-    installer_double::Reset();
-    installer_double::CurrentScript().Result = entry.Result;
-    installer_double::CurrentScript().LastError = 2;
+    platform_double::Reset();
+    platform_double::CurrentScript().Result = entry.Result;
+    platform_double::CurrentScript().LastError = 2;
     ArgumentVector arguments({u"prog", u"a.inf"});
     EXPECT_EQ(RunProgram(arguments).ExitCode, entry.ExitCode);
   }
@@ -135,12 +138,13 @@ const UsageCase UsageCases[] = {
 TEST_F(Entry, CommandLineErrorsPrintUsageAndMakeNoCall) {
   for (const UsageCase& entry : UsageCases) {
     SCOPED_TRACE(entry.Description);
-    installer_double::Reset();
+    platform_double::Reset();
     ArgumentVector arguments(entry.Arguments);
     const ProgramRun run = RunProgram(arguments);
     EXPECT_EQ(run.ExitCode, ExitUsageError);
     EXPECT_EQ(run.Output, entry.ExpectedOutput);
-    EXPECT_TRUE(installer_double::Events().empty());
+    EXPECT_EQ(platform_double::Events(),
+              std::vector<std::string>{"SetDefaultDllDirectories(0x800)"});
   }
 }
 

@@ -14,6 +14,9 @@ using WideChar = wchar_t;
 // The C runtime's text mode turns each "\n" into "\r\n" on its way out.
 constexpr char LineEndBytes[] = "\n";
 
+// The calling convention of the Windows API on 32-bit x86.
+#define PLATFORM_API __stdcall
+
 #else
 
 // wchar_t is 32 bits here; char16_t holds the same UTF-16 code units.
@@ -23,6 +26,8 @@ using WideChar = char16_t;
 // No text mode here: the carriage return is written explicitly, so both
 // builds put the same bytes on the stream.
 constexpr char LineEndBytes[] = "\r\n";
+
+#define PLATFORM_API
 
 #endif
 

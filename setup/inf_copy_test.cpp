@@ -5,13 +5,13 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/expected_output.h"
-#include "tests/support/installer_double.h"
+#include "tests/support/platform_double.h"
 #include "tests/support/stdout_capture.h"
 #include "tests/support/wide_text.h"
 
 namespace {
 
-using installer_double::ComponentAction;
+using platform_double::ComponentAction;
 
 const WideString Source = Wide(u"Z:\\stage\\driver.inf");
 const WideString Location = Wide(u"Z:\\stage");
@@ -26,7 +26,7 @@ void FillWithLeftovers(InfCopyOutcome& outcome) {
 class InfCopy : public testing::Test {
  protected:
   void SetUp() override {
-    installer_double::Reset();
+    platform_double::Reset();
     FillWithLeftovers(outcome_);
   }
 
@@ -43,7 +43,7 @@ class InfCopy : public testing::Test {
 TEST_F(InfCopy, HandsTheRequestAndPreparedOutputsToTheCall) {
   RunInfCopy(Request, outcome_);
 
-  const installer_double::RecordedCall& call = installer_double::LastCall();
+  const platform_double::RecordedCall& call = platform_double::LastCall();
   EXPECT_EQ(call.SourceInfFileName, Source.c_str());
   EXPECT_EQ(call.OEMSourceMediaLocation, Location.c_str());
   EXPECT_EQ(call.OEMSourceMediaType, 1u);
@@ -74,20 +74,20 @@ TEST_F(InfCopy, LastErrorIsReadOnlyAfterAFailedCall) {
   };
   for (const auto& entry : cases) {
     SCOPED_TRACE(entry.Description);
-    installer_double::Reset();
-    installer_double::CurrentScript().Result = entry.Result;
-    installer_double::CurrentScript().LastError = entry.ThreadLastError;
+    platform_double::Reset();
+    platform_double::CurrentScript().Result = entry.Result;
+    platform_double::CurrentScript().LastError = entry.ThreadLastError;
     FillWithLeftovers(outcome_);
     RunInfCopy(Request, outcome_);
     EXPECT_EQ(outcome_.Result, entry.Result);
     EXPECT_EQ(outcome_.LastError, entry.ExpectedLastError);
-    EXPECT_EQ(installer_double::Events(), entry.ExpectedEvents);
+    EXPECT_EQ(platform_double::Events(), entry.ExpectedEvents);
   }
 }
 
 struct ReportCase {
   const char* Description;
-  installer_double::Script Script;
+  platform_double::Script Script;
   std::string ExpectedReport;
 };
 
@@ -133,8 +133,8 @@ const ReportCase ReportCases[] = {
 TEST_F(InfCopy, ReportPrintsWhatTheCallLeft) {
   for (const ReportCase& entry : ReportCases) {
     SCOPED_TRACE(entry.Description);
-    installer_double::Reset();
-    installer_double::CurrentScript() = entry.Script;
+    platform_double::Reset();
+    platform_double::CurrentScript() = entry.Script;
     FillWithLeftovers(outcome_);
     EXPECT_EQ(RunAndReport(), entry.ExpectedReport);
   }

@@ -59,6 +59,32 @@ class Header(unittest.TestCase):
                           header.MinorOperatingSystemVersion), (5, 1))
 
 
+class Hardening(unittest.TestCase):
+    DYNAMIC_BASE = 0x0040
+    NX_COMPAT = 0x0100
+    TERMINAL_SERVER_AWARE = 0x8000
+    IMAGE_SCN_MEM_EXECUTE = 0x20000000
+    IMAGE_SCN_MEM_WRITE = 0x80000000
+
+    def test_dll_characteristics(self):
+        flags = IMAGE.OPTIONAL_HEADER.DllCharacteristics
+        for flag in (self.DYNAMIC_BASE, self.NX_COMPAT, self.TERMINAL_SERVER_AWARE):
+            self.assertEqual(flags & flag, flag, hex(flag))
+
+    def test_relocations_present_so_the_image_can_move(self):
+        self.assertFalse(IMAGE.FILE_HEADER.Characteristics & 0x0001)  # RELOCS_STRIPPED
+        self.assertTrue(any(section.Name.rstrip(b"\0") == b".reloc" for section in IMAGE.sections))
+        self.assertGreater(len(IMAGE.DIRECTORY_ENTRY_BASERELOC), 0)
+
+    def test_no_section_is_writable_and_executable(self):
+        both = self.IMAGE_SCN_MEM_EXECUTE | self.IMAGE_SCN_MEM_WRITE
+        for section in IMAGE.sections:
+            self.assertNotEqual(section.Characteristics & both, both, section.Name)
+
+    def test_no_link_timestamp(self):
+        self.assertEqual(IMAGE.FILE_HEADER.TimeDateStamp, 0)
+
+
 class Manifest(unittest.TestCase):
     def setUp(self):
         manifests = resources(RT_MANIFEST)
@@ -131,6 +157,13 @@ class Imports(unittest.TestCase):
     def test_dlls(self):
         self.assertEqual({dll.dll.decode() for dll in IMAGE.DIRECTORY_ENTRY_IMPORT},
                          {"KERNEL32.dll", "msvcrt.dll", "SETUPAPI.dll"})
+
+    def test_dll_search_functions_are_looked_up_not_imported(self):
+        # A static import of SetDefaultDllDirectories would keep the program
+        # from loading on Windows 5.1.
+        names = {name.split("!")[1] for name in self.imports()}
+        self.assertFalse(names & {"SetDefaultDllDirectories", "SetDllDirectoryW",
+                                  "AddDllDirectory", "LoadLibraryExW"})
 
     def test_the_programs_own_calls(self):
         self.assertLessEqual({"SETUPAPI.dll!SetupCopyOEMInfW", "KERNEL32.dll!GetLastError"},

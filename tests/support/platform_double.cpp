@@ -1,8 +1,11 @@
-#include "tests/support/installer_double.h"
+#include "tests/support/platform_double.h"
 
+#include <cstdio>
+
+#include "platform/dll_search.h"
 #include "platform/installer_api.h"
 
-namespace installer_double {
+namespace platform_double {
 namespace {
 
 Script TheScript;
@@ -35,11 +38,11 @@ Script& CurrentScript() { return TheScript; }
 const RecordedCall& LastCall() { return TheCall; }
 const std::vector<std::string>& Events() { return TheEvents; }
 
-}  // namespace installer_double
+}  // namespace platform_double
 
 namespace platform {
 
-using namespace installer_double;
+using namespace platform_double;
 
 int32_t SetupCopyOEMInfW(const WideChar* SourceInfFileName,
                          const WideChar* OEMSourceMediaLocation,
@@ -83,6 +86,40 @@ int32_t SetupCopyOEMInfW(const WideChar* SourceInfFileName,
 uint32_t GetLastError() {
   TheEvents.push_back("GetLastError");
   return TheScript.LastError;
+}
+
+namespace {
+
+int32_t PLATFORM_API RecordSetDefaultDllDirectories(uint32_t directoryFlags) {
+  char event[64];
+  snprintf(event, sizeof event, "SetDefaultDllDirectories(0x%x)",
+           static_cast<unsigned>(directoryFlags));
+  TheEvents.push_back(event);
+  return TheScript.SetDefaultDllDirectoriesResult;
+}
+
+int32_t PLATFORM_API RecordSetDllDirectoryW(const WideChar* path) {
+  std::string event = "SetDllDirectoryW(";
+  if (path == nullptr) {
+    event += "null";
+  } else {
+    event += "\"";
+    for (; *path != 0; ++path) event.push_back(static_cast<char>(*path));
+    event += "\"";
+  }
+  TheEvents.push_back(event + ")");
+  return 1;
+}
+
+}  // namespace
+
+SetDefaultDllDirectoriesFunction FindSetDefaultDllDirectories() {
+  return TheScript.HasSetDefaultDllDirectories ? RecordSetDefaultDllDirectories
+                                               : nullptr;
+}
+
+SetDllDirectoryWFunction FindSetDllDirectoryW() {
+  return TheScript.HasSetDllDirectoryW ? RecordSetDllDirectoryW : nullptr;
 }
 
 }  // namespace platform

@@ -1,5 +1,6 @@
-// A scripted double of the installer seam: it records what the program
-// handed to the platform and does what the test tells it to.
+// A scripted double of the platform seams (SetupAPI, the last error and the
+// DLL search functions): it records what the program handed to the platform
+// and does what the test tells it to.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +9,7 @@
 
 #include "platform/platform.h"
 
-namespace installer_double {
+namespace platform_double {
 
 enum class ComponentAction {
   Leave,         // the component pointer is not touched
@@ -24,6 +25,11 @@ struct Script {
   const char16_t* DestinationName = nullptr;
   ComponentAction Component = ComponentAction::Leave;
   size_t ComponentOffset = 0;
+
+  // Which DLL search functions this Windows has, and what the first returns.
+  bool HasSetDefaultDllDirectories = true;
+  int32_t SetDefaultDllDirectoriesResult = 1;
+  bool HasSetDllDirectoryW = true;
 };
 
 struct RecordedCall {
@@ -47,7 +53,8 @@ void Reset();
 Script& CurrentScript();
 const RecordedCall& LastCall();
 
-// The platform functions called so far, in order, by name.
+// The platform functions called so far, in order, by name; the DLL search
+// functions with their argument, as in "SetDllDirectoryW(\"\")".
 const std::vector<std::string>& Events();
 
-}  // namespace installer_double
+}  // namespace platform_double
