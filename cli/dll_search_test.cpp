@@ -10,6 +10,7 @@
 namespace {
 
 TEST(RestrictDllSearch, UsesTheBestFunctionThisWindowsHas) {
+  // clang-format off
   const struct {
     const char* Description;
     bool HasSetDefaultDllDirectories;
@@ -24,12 +25,14 @@ TEST(RestrictDllSearch, UsesTheBestFunctionThisWindowsHas) {
        {"SetDefaultDllDirectories(0x800)", "SetDllDirectoryW(\"\")"}},
       {"neither exists", false, 1, false, {}},
   };
+  // clang-format on
   for (const auto& entry : cases) {
     SCOPED_TRACE(entry.Description);
     platform_double::Reset();
     platform_double::Script& script = platform_double::CurrentScript();
     script.HasSetDefaultDllDirectories = entry.HasSetDefaultDllDirectories;
-    script.SetDefaultDllDirectoriesResult = entry.SetDefaultDllDirectoriesResult;
+    script.SetDefaultDllDirectoriesResult =
+        entry.SetDefaultDllDirectoriesResult;
     script.HasSetDllDirectoryW = entry.HasSetDllDirectoryW;
     RestrictDllSearch();
     EXPECT_EQ(platform_double::Events(), entry.ExpectedEvents);
@@ -51,12 +54,14 @@ TEST(RestrictDllSearch, HappensBeforeTheCallAndChangesNothingPrinted) {
     const std::string output = capture.Finish();
 
     std::vector<std::string> expected = {"SetupCopyOEMInfW", "GetLastError"};
-    if (hasAny) expected.insert(expected.begin(), "SetDefaultDllDirectories(0x800)");
+    if (hasAny)
+      expected.insert(expected.begin(), "SetDefaultDllDirectories(0x800)");
     EXPECT_EQ(platform_double::Events(), expected);
     EXPECT_EQ(exitCode, ExitCallFailed);
-    EXPECT_EQ(output,
-              "SetupCopyOEMInf: 0\r\nGetLastError: 2\r\nDestinationInfFileName: "
-              "\r\nDestinationInfFileNameComponent: \r\n\r\n");
+    EXPECT_EQ(
+        output,
+        "SetupCopyOEMInf: 0\r\nGetLastError: 2\r\nDestinationInfFileName: "
+        "\r\nDestinationInfFileNameComponent: \r\n\r\n");
   }
 }
 

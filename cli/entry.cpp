@@ -39,6 +39,8 @@ int ReadKeywordArguments(int argc, WideChar** argv, InfCopyRequest& request) {
 
 void PrintUsage(WideChar** argv) {
   const MessageArgument arguments[] = {TextArgument(argv[0])};
+  // One source line for each line of the text.
+  // clang-format off
   PrintMessage(
       WIDE("Usage:\n")
       WIDE("%s SourceInfFileName [OEMSourceMediaLocation OEMSourceMediaType] [CopyStyle]\n")
@@ -57,13 +59,13 @@ void PrintUsage(WideChar** argv) {
       WIDE("\tDestinationInfFileNameComponent: [parameter (string)]\n")
       WIDE("\n"),
       arguments);
+  // clang-format on
 }
 
 extern "C" int wmain(int argc, WideChar** argv, WideChar** /*envp*/) {
   // Before anything can make SetupAPI load a DLL.
   RestrictDllSearch();
-  InfCopyRequest request = {nullptr, nullptr, SPOST_NONE,
-                            SP_COPY_DELETESOURCE};
+  InfCopyRequest request = {nullptr, nullptr, SPOST_NONE, SP_COPY_DELETESOURCE};
   if (argc < FewestArguments || argc > MostArguments) {
     PrintUsage(argv);
     return ExitUsageError;

@@ -37,6 +37,7 @@ struct FormCase {
   uint32_t CopyStyle;
 };
 
+// clang-format off
 const FormCase FormCases[] = {
     {"INF path alone", {u"prog", u"C:\\drv\\a.inf"}, NoLocation, 0, 0x1},
     {"copy style", {u"prog", u"a.inf", u"SP_COPY_NOOVERWRITE"}, NoLocation, 0, 0x8},
@@ -51,6 +52,7 @@ const FormCase FormCases[] = {
     {"extended-length path", {u"prog", u"\\\\?\\C:\\d\\a.inf"}, NoLocation, 0, 0x1},
     {"UNC paths", {u"prog", u"\\\\srv\\s\\a.inf", u"\\\\srv\\s", u"SPOST_PATH"}, 2, 1, 0x1},
 };
+// clang-format on
 
 TEST_F(Entry, EachFormMakesTheCallWithItsArgumentsInPlace) {
   for (const FormCase& entry : FormCases) {
@@ -100,6 +102,7 @@ struct UsageCase {
 
 const std::string ProgramUsage = UsageText("Z:\\tools\\prog.exe");
 
+// clang-format off
 const UsageCase UsageCases[] = {
     {"no user argument", {u"Z:\\tools\\prog.exe"}, ProgramUsage},
     {"five user arguments, all valid",
@@ -134,6 +137,7 @@ const UsageCase UsageCases[] = {
      {u"C:\\\u00e9t\u00e9\\\u4e2d.exe"},
      UsageText("C:\\\xe9t\xe9\\?.exe")},
 };
+// clang-format on
 
 TEST_F(Entry, CommandLineErrorsPrintUsageAndMakeNoCall) {
   for (const UsageCase& entry : UsageCases) {

@@ -13,8 +13,7 @@ TEST(KeywordTables, HoldSetupApiValuesInOrder) {
   const struct {
     std::u16string Name;
     uint32_t Value;
-  } mediaTypes[] = {
-      {u"SPOST_NONE", 0}, {u"SPOST_PATH", 1}, {u"SPOST_URL", 2}};
+  } mediaTypes[] = {{u"SPOST_NONE", 0}, {u"SPOST_PATH", 1}, {u"SPOST_URL", 2}};
   const struct {
     std::u16string Name;
     uint32_t Value;
@@ -47,6 +46,7 @@ struct ParseCase {
 
 constexpr uint32_t Untouched = 0xA5A5A5A5;
 
+// clang-format off
 const ParseCase ParseCases[] = {
     {"media type none", ParseMediaType, u"SPOST_NONE", 1, 0},
     {"media type path", ParseMediaType, u"SPOST_PATH", 1, 1},
@@ -71,6 +71,7 @@ const ParseCase ParseCases[] = {
     {"empty copy style", ParseCopyStyle, u"", 0, Untouched},
     {"name beyond latin-1", ParseMediaType, u"SPOST_PATH\u2013", 0, Untouched},
 };
+// clang-format on
 
 TEST(ParseKeyword, ConvertsExactNamesOnlyAndLeavesTargetOnFailure) {
   for (const ParseCase& entry : ParseCases) {
@@ -90,6 +91,7 @@ TEST(ParseKeyword, ConvertsExactNamesOnlyAndLeavesTargetOnFailure) {
 }
 
 TEST(ParseKeyword, FailurePrintsParseErrorWithTheTextAndAnEmptyLine) {
+  // clang-format off
   const struct {
     std::u16string Text;
     std::string ExpectedOutput;
@@ -99,6 +101,7 @@ TEST(ParseKeyword, FailurePrintsParseErrorWithTheTextAndAnEmptyLine) {
       {u"sp_copy_nooverwrite", "Parse error for: sp_copy_nooverwrite\r\n\r\n"},
       {u"SPOST_PATH\u2013", "Parse error for: SPOST_PATH?\r\n\r\n"},
   };
+  // clang-format on
   for (const auto& entry : cases) {
     const WideString text = Wide(entry.Text);
     uint32_t value = 0;

@@ -14,8 +14,9 @@ struct OutputBuffer {
   size_t Used;
 };
 
+// A failed write changes nothing the program does, so no result is read.
 void WriteOut(OutputBuffer& buffer) {
-  fwrite(buffer.Bytes, 1, buffer.Used, stdout);
+  (void)fwrite(buffer.Bytes, 1, buffer.Used, stdout);
   buffer.Used = 0;
 }
 
@@ -90,5 +91,5 @@ void PrintMessage(const WideChar* format, const MessageArgument* arguments,
     }
   }
   WriteOut(buffer);
-  fflush(stdout);
+  (void)fflush(stdout);
 }

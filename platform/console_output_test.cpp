@@ -1,8 +1,8 @@
 #include "platform/console_output.h"
 
-#include <climits>
-
 #include <gtest/gtest.h>
+
+#include <climits>
 
 #include "tests/support/stdout_capture.h"
 #include "tests/support/wide_text.h"
@@ -18,6 +18,7 @@ std::string Printed(const std::u16string& format,
 }
 
 TEST(PrintMessage, EachCodeUnitBecomesOneByteAndEachLineFeedCrLf) {
+  // clang-format off
   const struct {
     const char* Description;
     std::u16string Format;
@@ -38,6 +39,7 @@ TEST(PrintMessage, EachCodeUnitBecomesOneByteAndEachLineFeedCrLf) {
       {"percent not a placeholder", u"100% %d %", "100% %d %"},
       {"placeholder without an argument", u"%s %i", "%s %i"},
   };
+  // clang-format on
   for (const auto& entry : cases) {
     SCOPED_TRACE(entry.Description);
     EXPECT_EQ(Printed(entry.Format, {}), entry.Expected);
@@ -46,6 +48,7 @@ TEST(PrintMessage, EachCodeUnitBecomesOneByteAndEachLineFeedCrLf) {
 
 TEST(PrintMessage, FillsPlaceholdersInOrder) {
   const WideString text = Wide(u"caf\xe9\n\u4e2d");
+  // clang-format off
   const struct {
     const char* Description;
     std::u16string Format;
@@ -65,6 +68,7 @@ TEST(PrintMessage, FillsPlaceholdersInOrder) {
       {"a placeholder never reads its argument's text again", u"%s%s",
        {TextArgument(WIDE("a")), TextArgument(WIDE("%s"))}, "a%s"},
   };
+  // clang-format on
   for (const auto& entry : cases) {
     SCOPED_TRACE(entry.Description);
     EXPECT_EQ(Printed(entry.Format, entry.Arguments), entry.Expected);

@@ -1,6 +1,7 @@
 #include "platform/installer_api.h"
 
 #include <windows.h>
+// After windows.h, whose types it uses.
 #include <setupapi.h>
 
 namespace platform {
@@ -15,9 +16,9 @@ int32_t SetupCopyOEMInfW(const WideChar* SourceInfFileName,
   // DWORD is an unsigned long here, so the size travels through one.
   DWORD required = *RequiredSize;
   const BOOL result = ::SetupCopyOEMInfW(
-      SourceInfFileName, OEMSourceMediaLocation, OEMSourceMediaType,
-      CopyStyle, DestinationInfFileName, DestinationInfFileNameSize,
-      &required, DestinationInfFileNameComponent);
+      SourceInfFileName, OEMSourceMediaLocation, OEMSourceMediaType, CopyStyle,
+      DestinationInfFileName, DestinationInfFileNameSize, &required,
+      DestinationInfFileNameComponent);
   *RequiredSize = required;
   return result;
 }

@@ -4,6 +4,7 @@
 #ifdef _WIN32
 
 #include <windows.h>
+// After windows.h, whose types it uses.
 #include <setupapi.h>
 
 #else

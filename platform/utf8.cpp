@@ -63,8 +63,10 @@ size_t DecodeUtf8(const char* text, char16_t* units) {
     if (point < 0x10000) {
       units[count++] = static_cast<char16_t>(point);
     } else {
-      units[count++] = static_cast<char16_t>(0xD800 + ((point - 0x10000) >> 10));
-      units[count++] = static_cast<char16_t>(0xDC00 + ((point - 0x10000) & 0x3FF));
+      units[count++] =
+          static_cast<char16_t>(0xD800 + ((point - 0x10000) >> 10));
+      units[count++] =
+          static_cast<char16_t>(0xDC00 + ((point - 0x10000) & 0x3FF));
     }
   }
   units[count] = 0;

@@ -1,8 +1,8 @@
 #include "platform/utf8.h"
 
-#include <cstring>
-
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 namespace {
 
@@ -15,6 +15,7 @@ std::u16string Decoded(const std::string& bytes) {
 }
 
 TEST(DecodeUtf8, DecodesSequencesAndReplacesEachStrayByte) {
+  // clang-format off
   const struct {
     const char* Description;
     std::string Bytes;
@@ -37,6 +38,7 @@ TEST(DecodeUtf8, DecodesSequencesAndReplacesEachStrayByte) {
       {"beyond U+10FFFF", "\xf4\x90\x80\x80", u"\xfffd\xfffd\xfffd\xfffd"},
       {"invalid lead bytes", "\xf8\xff", u"\xfffd\xfffd"},
   };
+  // clang-format on
   for (const auto& entry : cases) {
     SCOPED_TRACE(entry.Description);
     EXPECT_EQ(Decoded(entry.Bytes), entry.Expected);

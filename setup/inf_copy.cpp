@@ -36,9 +36,11 @@ void PrintReport(const InfCopyOutcome& outcome) {
       TextArgument(outcome.DestinationInfFileName),
       TextArgument(outcome.DestinationInfFileNameComponent),
   };
+  // clang-format off
   PrintMessage(WIDE("SetupCopyOEMInf: %i\n")
                WIDE("GetLastError: %i\n")
                WIDE("DestinationInfFileName: %s\n")
                WIDE("DestinationInfFileNameComponent: %s\n\n"),
                arguments);
+  // clang-format on
 }

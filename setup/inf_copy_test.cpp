@@ -1,8 +1,8 @@
 #include "setup/inf_copy.h"
 
-#include <cstring>
-
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 #include "tests/support/expected_output.h"
 #include "tests/support/platform_double.h"
@@ -60,6 +60,7 @@ TEST_F(InfCopy, HandsTheRequestAndPreparedOutputsToTheCall) {
 }
 
 TEST_F(InfCopy, LastErrorIsReadOnlyAfterAFailedCall) {
+  // clang-format off
   const struct {
     const char* Description;
     int32_t Result;
@@ -72,6 +73,7 @@ TEST_F(InfCopy, LastErrorIsReadOnlyAfterAFailedCall) {
       {"failure with top bit set", 0, 0xFFFFFFFF, 0xFFFFFFFF,
        {"SetupCopyOEMInfW", "GetLastError"}},
   };
+  // clang-format on
   for (const auto& entry : cases) {
     SCOPED_TRACE(entry.Description);
     platform_double::Reset();
@@ -97,6 +99,7 @@ constexpr size_t StagedComponentOffset = 15;
 const std::u16string LongName(300, u'n');
 const std::u16string WideName = u"C:\\windows\\inf\\\u4e2d\U0001F600\xe9.inf";
 
+// clang-format off
 const ReportCase ReportCases[] = {
     {"success",
      {1, 0, StagedName, ComponentAction::PointIntoName, StagedComponentOffset},
@@ -129,6 +132,7 @@ const ReportCase ReportCases[] = {
      {1, 0, WideName.c_str(), ComponentAction::PointIntoName, 15},
      ReportText("1", "0", "C:\\windows\\inf\\???\xe9.inf", "???\xe9.inf")},
 };
+// clang-format on
 
 TEST_F(InfCopy, ReportPrintsWhatTheCallLeft) {
   for (const ReportCase& entry : ReportCases) {

@@ -92,8 +92,8 @@ namespace {
 
 int32_t PLATFORM_API RecordSetDefaultDllDirectories(uint32_t directoryFlags) {
   char event[64];
-  snprintf(event, sizeof event, "SetDefaultDllDirectories(0x%x)",
-           static_cast<unsigned>(directoryFlags));
+  (void)snprintf(event, sizeof event, "SetDefaultDllDirectories(0x%x)",
+                 static_cast<unsigned>(directoryFlags));
   TheEvents.push_back(event);
   return TheScript.SetDefaultDllDirectoriesResult;
 }

@@ -12,9 +12,9 @@
 namespace platform_double {
 
 enum class ComponentAction {
-  Leave,         // the component pointer is not touched
-  PointIntoName, // it points ComponentOffset units into the buffer
-  SetNull,       // it is set to null
+  Leave,          // the component pointer is not touched
+  PointIntoName,  // it points ComponentOffset units into the buffer
+  SetNull,        // it is set to null
 };
 
 struct Script {

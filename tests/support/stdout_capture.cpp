@@ -1,7 +1,8 @@
 #include "tests/support/stdout_capture.h"
 
-#include <cstdio>
 #include <fcntl.h>
+
+#include <cstdio>
 
 #ifdef _WIN32
 #include <io.h>
@@ -20,7 +21,7 @@ constexpr int StdoutDescriptor = 1;
 }  // namespace
 
 StdoutCapture::StdoutCapture() : savedDescriptor_(-1), finished_(false) {
-  fflush(stdout);
+  (void)fflush(stdout);
   savedDescriptor_ = dup(StdoutDescriptor);
   const int capture = open(CaptureFileName, CaptureOpenFlags, 0600);
   dup2(capture, StdoutDescriptor);
@@ -32,7 +33,7 @@ StdoutCapture::~StdoutCapture() { Finish(); }
 std::string StdoutCapture::Finish() {
   if (finished_) return std::string();
   finished_ = true;
-  fflush(stdout);
+  (void)fflush(stdout);
   dup2(savedDescriptor_, StdoutDescriptor);
   close(savedDescriptor_);
 
@@ -44,7 +45,7 @@ std::string StdoutCapture::Finish() {
   while ((count = fread(chunk, 1, sizeof chunk, file)) > 0) {
     bytes.append(chunk, count);
   }
-  fclose(file);
-  remove(CaptureFileName);
+  (void)fclose(file);
+  (void)remove(CaptureFileName);
   return bytes;
 }
