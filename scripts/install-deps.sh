@@ -5,7 +5,8 @@ set -eu
 
 packages="cmake ninja-build g++ googletest python3 python3-pefile
   g++-mingw-w64-i686-win32 wine wine32:i386
-  clang libclang-rt-14-dev clang-tidy clang-format cppcheck"
+  clang libclang-rt-14-dev clang-tidy clang-format cppcheck
+  osslsigncode openssl zip unzip"
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386

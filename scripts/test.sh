@@ -2,7 +2,8 @@
 # Every test: installs what is missing, builds the three presets and runs
 # their tests (the Windows ones under Wine, in a throwaway prefix; the
 # native ones again under AddressSanitizer and UBSan, with the fuzzer), then
-# the format, static-analysis and reproducible-build checks.
+# the format, static-analysis and reproducible-build checks and the
+# release-signing test.
 set -eu
 cd "$(dirname "$0")/.."
 
@@ -19,3 +20,4 @@ echo "== checks"
 sh scripts/check-format.sh
 sh scripts/static-analysis.sh
 sh scripts/check-reproducible.sh
+sh tests/release/signing_test.sh
