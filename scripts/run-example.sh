@@ -9,13 +9,7 @@ cmake --preset win32 >/dev/null
 cmake --build --preset win32 --target setupcopyoeminf >/dev/null
 
 work=$(mktemp -d)
-export WINEPREFIX="$work/prefix" WINEARCH=win32 WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+. tests/wine/throwaway-prefix.sh
 
 sh tests/wine/prefix.sh create "$WINEPREFIX" 2>/dev/null
 # The default copy style deletes the source, so stage a copy.

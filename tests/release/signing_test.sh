@@ -6,13 +6,7 @@ set -eu
 cd "$(dirname "$0")/../.."
 
 work=$(mktemp -d)
-export WINEPREFIX="$work/prefix" WINEARCH=win32 WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+. tests/wine/throwaway-prefix.sh
 
 echo "signing test: making a throwaway certificate"
 printf 'throwaway-password\n' > "$work/password"
