@@ -8,18 +8,10 @@ cd "$(dirname "$0")/.."
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-build_copy() {
-  tree=$1
-  mkdir -p "$tree"
-  git ls-files -z --cached --others --exclude-standard |
-    xargs -0 cp --parents -t "$tree"
-  (cd "$tree" &&
-    cmake --preset win32 -DSETUPCOPYOEMINF_TESTS=OFF >/dev/null &&
-    cmake --build --preset win32 --target setupcopyoeminf >/dev/null)
-}
-
-build_copy "$work/a"
-build_copy "$work/another/folder/deeper"
+# Uncommitted files too, so that work in progress can be checked.
+for tree in "$work/a" "$work/another/folder/deeper"; do
+  sh scripts/build-copy.sh "$tree" --cached --others --exclude-standard
+done
 
 first="$work/a/build/win32/setupcopyoeminf.exe"
 second="$work/another/folder/deeper/build/win32/setupcopyoeminf.exe"

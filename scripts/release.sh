@@ -37,10 +37,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # A clean tree: only what git tracks, nothing left over from other builds.
-git ls-files -z | xargs -0 cp --parents -t "$work"
-(cd "$work" &&
-  cmake --preset win32 -DSETUPCOPYOEMINF_TESTS=OFF >/dev/null &&
-  cmake --build --preset win32 --target setupcopyoeminf >/dev/null)
+sh scripts/build-copy.sh "$work"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$work/build/win32/CMakeCache.txt")
 program="$work/build/win32/setupcopyoeminf.exe"
 
